@@ -7,7 +7,7 @@ public:
     CString() = default;
     CString(const char* text) : m_text(text ? text : "") {}
     CString(const char* text, int length) : m_text(text ? text : "", text ? static_cast<size_t>(length) : 0) {}
-    CString(char ch, int repeat = 1) : m_text(static_cast<size_t>(repeat > 0 ? repeat : 0), ch) {}
+    explicit CString(char ch, int repeat = 1) : m_text(static_cast<size_t>(repeat > 0 ? repeat : 0), ch) {}
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }

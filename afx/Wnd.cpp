@@ -35,7 +35,7 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
 }
 
 void CWnd::DeleteTempMap() {
-    for (auto& entry : TemporaryMap()) entry.second->m_hWnd = nullptr;
+    for (const auto& entry : TemporaryMap()) entry.second->m_hWnd = nullptr;
     TemporaryMap().clear();
 }
 
