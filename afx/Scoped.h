@@ -10,6 +10,8 @@ public:
     ScopedHandle& operator=(const ScopedHandle&) = delete;
 
     HANDLE Get() const { return m_handle; }
+    // The checker's Windows library defines INVALID_HANDLE_VALUE as 0; it is -1.
+    // cppcheck-suppress knownConditionTrueFalse
     bool IsValid() const { return m_handle && m_handle != INVALID_HANDLE_VALUE; }
     void Reset(HANDLE handle = nullptr) {
         if (IsValid()) ::CloseHandle(m_handle);

@@ -13,9 +13,13 @@ CString SystemText(DWORD code) {
     return CString(text.Get(), static_cast<int>(length));
 }
 
+CString ErrorText(DWORD code, const CString& text) {
+    char buffer[256];
+    snprintf(buffer, sizeof buffer, "Error %d: %s", static_cast<int>(code), static_cast<const char*>(text));
+    return buffer;
+}
+
 CString FormatLastError() {
     const DWORD code = GetLastError();
-    char buffer[256];
-    snprintf(buffer, sizeof buffer, "Error %d: %s", static_cast<int>(code), static_cast<const char*>(SystemText(code)));
-    return buffer;
+    return ErrorText(code, SystemText(code));
 }
