@@ -16,15 +16,19 @@ CDialog::~CDialog() {
 INT_PTR CDialog::DoModal() {
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
     m_nModalResult = -1;
+    // Set before the window exists, so that an EndDialog from OnInitDialog ends the dialog at once.
+    m_inModalLoop = true;
     HWND hWnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDHelp), owner,
                                      &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
-    if (!hWnd) return -1;
+    if (!hWnd) {
+        m_inModalLoop = false;
+        return -1;
+    }
 
     const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
     if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
-    if (!::IsWindowVisible(hWnd)) ::ShowWindow(hWnd, SW_SHOWNORMAL);
+    if (m_inModalLoop && !::IsWindowVisible(hWnd)) ::ShowWindow(hWnd, SW_SHOWNORMAL);
 
-    m_inModalLoop = true;
     MSG msg;
     while (m_inModalLoop) {
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
