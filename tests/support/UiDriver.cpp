@@ -201,10 +201,16 @@ int UiDriver::DismissOpenWindows(bool onlyNew) {
         SeenWindow& seen = Record(window);
         if (!::IsWindowEnabled(window)) continue;  // the box on top of it goes first
         m_dismissed.push_back(window);
+        // Cancel where there is one, else Yes (a "really cancel?" question then ends the dialog
+        // behind it instead of sending it back), else the last button.
         HWND target = nullptr;
+        const auto rank = [](HWND button) {
+            const int id = ::GetDlgCtrlID(button);
+            return id == IDCANCEL ? 2 : id == IDYES ? 1 : 0;
+        };
         for (HWND button : VisibleButtons(window)) {
             if (!::IsWindowEnabled(button)) continue;
-            if (!target || ::GetDlgCtrlID(target) != IDCANCEL) target = button;
+            if (!target || rank(button) >= rank(target)) target = button;
         }
         if (target) {
             seen.pressed.push_back(::GetDlgCtrlID(target));
