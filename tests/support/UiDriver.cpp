@@ -26,7 +26,9 @@ std::string Narrow(const std::wstring& text) {
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result))
+    // No SMTO_ABORTIFHUNG: Wine takes a thread that has not fetched messages for a few seconds (a box
+    // whose loop has not started yet) as hung and fails at once; the time limit alone bounds the wait.
+    if (!::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kMessageTimeoutMs, &result))
         throw std::runtime_error("window " + std::to_string(reinterpret_cast<uintptr_t>(window)) +
                                  " did not answer message " + std::to_string(message));
     return static_cast<LRESULT>(result);
