@@ -6,8 +6,9 @@ unsigned long long NextPiece(const char*& text) {
     unsigned long long value = 0;
     bool saturated = false;
     for (; *text >= '0' && *text <= '9'; ++text) {
-        if (value > (~0ULL - 9) / 10) saturated = true;
-        if (!saturated) value = value * 10 + static_cast<unsigned>(*text - '0');
+        const unsigned digit = static_cast<unsigned>(*text - '0');
+        if (value > (~0ULL - digit) / 10) saturated = true;
+        if (!saturated) value = value * 10 + digit;
     }
     while (*text && *text != '.') ++text;
     if (*text == '.') ++text;
