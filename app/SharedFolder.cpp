@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/SetupApp.h"
+#include "detect/RegString.h"
 #include "diag/SystemText.h"
 
 namespace {
@@ -70,11 +71,7 @@ bool CSetupApp::RegisterSourceDir(const CString& sourceDir) {
 }
 
 bool CSetupApp::IsSourceDirRegistered() {
-    ScopedRegKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, kProductKey, KEY_READ) != ERROR_SUCCESS) return false;
-    BYTE data[MAX_PATH];
-    DWORD size = sizeof data;
-    if (RegQueryValueExA(key.Get(), kSourceDirValue, nullptr, nullptr, data, &size) != ERROR_SUCCESS) return false;
-    // Only the bytes returned count: a value without a terminating NUL is not read beyond them.
-    return size > 0 && data[0] != '\0';
+    CString sourceDir;
+    // Only a text counts, read within the bytes returned: a number or binary data names no folder.
+    return ReadRegString(HKEY_LOCAL_MACHINE, kProductKey, kSourceDirValue, sourceDir) && !sourceDir.IsEmpty();
 }

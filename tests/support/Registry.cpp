@@ -57,7 +57,10 @@ void SetRegValue(HKEY root, const std::string& subKey, const std::string& name, 
     LONG status = ::RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
                                     key.Receive(), nullptr);
     if (status != ERROR_SUCCESS) ThrowWin32Error("creating the registry key " + subKey, status);
-    status = ::RegSetValueExA(key.Get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+    // The registry stores a NUL of its own after a text whose next byte in memory is NUL, as it is in
+    // every std::string: a non-NUL byte there keeps the value exactly the bytes given.
+    const std::string guarded = bytes + '!';
+    status = ::RegSetValueExA(key.Get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(guarded.data()),
                               static_cast<DWORD>(bytes.size()));
     if (status != ERROR_SUCCESS) ThrowWin32Error("setting the registry value " + subKey + "\\" + name, status);
 }
