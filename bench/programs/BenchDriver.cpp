@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -107,8 +108,7 @@ int Run(const char* exe) {
                 if (listVisible) listShown = true;
                 continue;
             }
-            bool seen = false;
-            for (HWND old : handled) seen = seen || old == window;
+            const bool seen = std::find(handled.begin(), handled.end(), window) != handled.end();
             if (seen || (!GetDlgItem(window, IDOK) && !GetDlgItem(window, IDYES))) continue;
             Press(window, GetDlgItem(window, IDYES) ? IDYES : IDOK);
             handled.push_back(window);

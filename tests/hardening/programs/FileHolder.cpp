@@ -11,7 +11,10 @@ int main(int argc, char** argv) {
     HANDLE file = ::CreateFileA(argv[1], GENERIC_READ, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 3;
     HANDLE ready = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[3]);
-    if (!ready || !::SetEvent(ready)) return 4;
-    ::Sleep(INFINITE);
-    return 0;
+    if (!ready || !::SetEvent(ready)) {
+        ::CloseHandle(file);
+        return 4;
+    }
+    // Holds both handles until the test ends the process.
+    for (;;) ::Sleep(INFINITE);
 }
