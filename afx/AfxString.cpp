@@ -2,15 +2,94 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <strings.h>
 
+char CString::s_empty[1] = {'\0'};
+
+namespace {
+// Out of memory leaves the program nothing sensible to do.
+char* Allocate(int capacity) {
+    char* block = static_cast<char*>(malloc(static_cast<size_t>(capacity) + 1));
+    if (!block) abort();
+    return block;
+}
+}  // namespace
+
+CString::CString(char ch, int repeat) {
+    if (repeat <= 0) return;
+    m_data = Allocate(repeat);
+    memset(m_data, ch, static_cast<size_t>(repeat));
+    m_data[repeat] = '\0';
+    m_length = m_capacity = repeat;
+}
+
+CString::~CString() {
+    if (m_capacity) free(m_data);
+}
+
+CString& CString::operator=(const CString& other) {
+    if (this != &other) Assign(other.m_data, other.m_length);
+    return *this;
+}
+
+CString& CString::operator=(const char* text) {
+    Assign(text, text ? static_cast<int>(strlen(text)) : 0);
+    return *this;
+}
+
+void CString::Swap(CString& other) noexcept {
+    char* data = m_data;
+    m_data = other.m_data;
+    other.m_data = data;
+    const int length = m_length;
+    m_length = other.m_length;
+    other.m_length = length;
+    const int capacity = m_capacity;
+    m_capacity = other.m_capacity;
+    other.m_capacity = capacity;
+}
+
+void CString::Assign(const char* text, int length) {
+    if (length <= 0) {
+        if (m_capacity) free(m_data);
+        m_data = s_empty;
+        m_length = m_capacity = 0;
+        return;
+    }
+    // The text may lie inside the old buffer: copy before freeing it.
+    char* block = Allocate(length);
+    memcpy(block, text, static_cast<size_t>(length));
+    block[length] = '\0';
+    if (m_capacity) free(m_data);
+    m_data = block;
+    m_length = m_capacity = length;
+}
+
+void CString::Append(const char* text, int length) {
+    if (length <= 0) return;
+    if (m_length + length > m_capacity) {
+        const int capacity = (m_length + length) * 2;
+        char* block = Allocate(capacity);
+        memcpy(block, m_data, static_cast<size_t>(m_length));
+        memcpy(block + m_length, text, static_cast<size_t>(length));
+        if (m_capacity) free(m_data);
+        m_data = block;
+        m_capacity = capacity;
+    } else {
+        memmove(m_data + m_length, text, static_cast<size_t>(length));
+    }
+    m_length += length;
+    m_data[m_length] = '\0';
+}
+
 int CString::Compare(const char* other) const {
-    return strcmp(m_text.c_str(), other ? other : "");
+    return strcmp(m_data, other ? other : "");
 }
 
 int CString::CompareNoCase(const char* other) const {
-    return strcasecmp(m_text.c_str(), other ? other : "");
+    return strcasecmp(m_data, other ? other : "");
 }
 
 void CString::Format(const char* format, ...) {
@@ -20,58 +99,66 @@ void CString::Format(const char* format, ...) {
     va_copy(copy, args);
     const int needed = vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
-    if (needed < 0) {
-        m_text.clear();
+    if (needed <= 0) {
+        Empty();
     } else {
-        std::string text(static_cast<size_t>(needed) + 1, '\0');
-        vsnprintf(&text[0], text.size(), format, args);
-        text.resize(static_cast<size_t>(needed));
-        m_text.swap(text);
+        char* block = Allocate(needed);
+        vsnprintf(block, static_cast<size_t>(needed) + 1, format, args);
+        if (m_capacity) free(m_data);
+        m_data = block;
+        m_length = m_capacity = needed;
     }
     va_end(args);
 }
 
 int CString::Replace(const char* from, const char* to) {
-    const size_t fromLength = from ? strlen(from) : 0;
+    const int fromLength = from ? static_cast<int>(strlen(from)) : 0;
     if (fromLength == 0) return 0;
-    const std::string replacement = to ? to : "";
-    std::string result;
+    const int toLength = to ? static_cast<int>(strlen(to)) : 0;
+    CString result;
     int count = 0;
-    size_t position = 0;
-    for (size_t hit; (hit = m_text.find(from, position)) != std::string::npos; position = hit + fromLength) {
-        result.append(m_text, position, hit - position);
-        result += replacement;
+    int position = 0;
+    for (int hit; (hit = Find(from, position)) >= 0; position = hit + fromLength) {
+        result.Append(m_data + position, hit - position);
+        result.Append(to, toLength);
         ++count;
     }
-    result.append(m_text, position, std::string::npos);
-    m_text.swap(result);
+    if (count == 0) return 0;
+    result.Append(m_data + position, m_length - position);
+    Swap(result);
     return count;
 }
 
 int CString::Remove(char ch) {
-    const size_t before = m_text.size();
-    std::string kept;
-    for (char c : m_text)
-        if (c != ch) kept += c;
-    m_text.swap(kept);
-    return static_cast<int>(before - m_text.size());
+    int kept = 0;
+    for (int i = 0; i < m_length; ++i)
+        if (m_data[i] != ch) m_data[kept++] = m_data[i];
+    const int removed = m_length - kept;
+    if (removed) {
+        m_length = kept;
+        m_data[m_length] = '\0';
+    }
+    return removed;
 }
 
 int CString::Find(const char* needle, int start) const {
-    if (start < 0 || static_cast<size_t>(start) > m_text.size()) return -1;
-    const size_t hit = m_text.find(needle ? needle : "", static_cast<size_t>(start));
-    return hit == std::string::npos ? -1 : static_cast<int>(hit);
+    if (start < 0 || start > m_length) return -1;
+    const int needleLength = needle ? static_cast<int>(strlen(needle)) : 0;
+    for (int i = start; i + needleLength <= m_length; ++i)
+        if (memcmp(m_data + i, needle, static_cast<size_t>(needleLength)) == 0) return i;
+    return -1;
 }
 
 int CString::Find(char ch, int start) const {
-    if (start < 0 || static_cast<size_t>(start) > m_text.size()) return -1;
-    const size_t hit = m_text.find(ch, static_cast<size_t>(start));
-    return hit == std::string::npos ? -1 : static_cast<int>(hit);
+    if (start < 0 || start > m_length) return -1;
+    for (int i = start; i < m_length; ++i)
+        if (m_data[i] == ch) return i;
+    return -1;
 }
 
 CString CString::Left(int count) const {
-    if (count < 0) count = 0;
-    return CString(m_text.substr(0, static_cast<size_t>(count)).c_str());
+    if (count <= 0) return CString();
+    return CString(m_data, count < m_length ? count : m_length);
 }
 
 CString CString::Mid(int first) const {
@@ -80,24 +167,38 @@ CString CString::Mid(int first) const {
 
 CString CString::Mid(int first, int count) const {
     if (first < 0) first = 0;
-    if (first >= GetLength() || count <= 0) return CString();
-    return CString(m_text.substr(static_cast<size_t>(first), static_cast<size_t>(count)).c_str());
+    if (first >= m_length || count <= 0) return CString();
+    if (count > m_length - first) count = m_length - first;
+    return CString(m_data + first, count);
 }
 
 CString CString::Right(int count) const {
     if (count <= 0) return CString();
-    if (count >= GetLength()) return *this;
-    return CString(m_text.substr(m_text.size() - static_cast<size_t>(count)).c_str());
+    if (count >= m_length) return *this;
+    return CString(m_data + m_length - count, count);
 }
 
 char* CString::GetBuffer(int minLength) {
-    if (minLength > GetLength()) m_text.resize(static_cast<size_t>(minLength));
-    return &m_text[0];
+    if (minLength > m_capacity) {
+        char* block = Allocate(minLength);
+        memcpy(block, m_data, static_cast<size_t>(m_length) + 1);
+        if (m_capacity) free(m_data);
+        m_data = block;
+        m_capacity = minLength;
+    }
+    if (minLength > m_length) {
+        memset(m_data + m_length, 0, static_cast<size_t>(minLength - m_length) + 1);
+        m_length = minLength;
+    }
+    return m_data;
 }
 
 void CString::ReleaseBuffer(int newLength) {
-    if (newLength < 0) newLength = static_cast<int>(strnlen(m_text.c_str(), m_text.size()));
-    m_text.resize(static_cast<size_t>(newLength));
+    if (!m_capacity) return;
+    if (newLength < 0) newLength = static_cast<int>(strnlen(m_data, static_cast<size_t>(m_length)));
+    if (newLength > m_length) newLength = m_length;
+    m_length = newLength;
+    m_data[m_length] = '\0';
 }
 
 CString operator+(const CString& a, const CString& b) { CString r(a); r += b; return r; }

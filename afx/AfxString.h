@@ -1,26 +1,36 @@
 #pragma once
-#include <string>
+#include <cstring>
 
 // 8-bit string in the process's ANSI code page, with value semantics.
 class CString {
 public:
     CString() = default;
-    CString(const char* text) : m_text(text ? text : "") {}
-    CString(const char* text, int length) : m_text(text ? text : "", text ? static_cast<size_t>(length) : 0) {}
-    explicit CString(char ch, int repeat = 1) : m_text(static_cast<size_t>(repeat > 0 ? repeat : 0), ch) {}
+    CString(const char* text) { Assign(text, text ? static_cast<int>(strlen(text)) : 0); }
+    CString(const char* text, int length) { Assign(text, text && length > 0 ? length : 0); }
+    explicit CString(char ch, int repeat = 1);
+    CString(const CString& other) { Assign(other.m_data, other.m_length); }
+    CString(CString&& other) noexcept { Swap(other); }
+    ~CString();
 
-    int GetLength() const { return static_cast<int>(m_text.size()); }
-    bool IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
-    char GetAt(int index) const { return m_text.at(static_cast<size_t>(index)); }
+    CString& operator=(const CString& other);
+    CString& operator=(CString&& other) noexcept {
+        Swap(other);
+        return *this;
+    }
+    CString& operator=(const char* text);
+
+    int GetLength() const { return m_length; }
+    bool IsEmpty() const { return m_length == 0; }
+    void Empty() { Assign("", 0); }
+    // The character at index; NUL outside the text.
+    char GetAt(int index) const { return index >= 0 && index < m_length ? m_data[index] : '\0'; }
     char operator[](int index) const { return GetAt(index); }
-    operator const char*() const { return m_text.c_str(); }
-    const char* GetString() const { return m_text.c_str(); }
+    operator const char*() const { return m_data; }
+    const char* GetString() const { return m_data; }
 
-    CString& operator=(const char* text) { m_text = text ? text : ""; return *this; }
-    CString& operator+=(const CString& other) { m_text += other.m_text; return *this; }
-    CString& operator+=(const char* text) { if (text) m_text += text; return *this; }
-    CString& operator+=(char ch) { m_text += ch; return *this; }
+    CString& operator+=(const CString& other) { Append(other.m_data, other.m_length); return *this; }
+    CString& operator+=(const char* text) { if (text) Append(text, static_cast<int>(strlen(text))); return *this; }
+    CString& operator+=(char ch) { Append(&ch, 1); return *this; }
 
     int Compare(const char* other) const;
     int CompareNoCase(const char* other) const;
@@ -41,7 +51,16 @@ public:
     void ReleaseBuffer(int newLength = -1);
 
 private:
-    std::string m_text;
+    // Own buffer management: the standard string would bring a large part of the C++ runtime into
+    // the program. The text is always NUL-terminated; an empty one needs no allocation.
+    void Assign(const char* text, int length);
+    void Append(const char* text, int length);
+    void Swap(CString& other) noexcept;
+
+    static char s_empty[1];
+    char* m_data = s_empty;
+    int m_length = 0;
+    int m_capacity = 0;
 };
 
 CString operator+(const CString& a, const CString& b);
