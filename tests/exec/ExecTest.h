@@ -1,5 +1,5 @@
 #pragma once
-#include "ScopedEnv.h"
+#include "support/ScopedEnv.h"
 #include "app/SetupApp.h"
 #include "support/Recorder.h"
 #include "support/ScratchDir.h"
@@ -47,7 +47,7 @@ protected:
     const std::string m_records;
 
 private:
-    ScopedEnv m_recorderFile;
+    testsupport::ScopedEnv m_recorderFile;
     std::string m_oldDir;
 };
 

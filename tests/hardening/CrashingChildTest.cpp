@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "Application.h"
-#include "EnvironmentValue.h"
 #include "LogEntries.h"
 #include "LogTail.h"
 #include "support/DriverThread.h"
 #include "support/Paths.h"
 #include "support/Recorder.h"
+#include "support/ScopedEnv.h"
 #include "support/ScratchDir.h"
 #include "support/UiDriver.h"
 
@@ -41,8 +41,8 @@ TEST_P(CrashingChild, IsLoggedWithItsExceptionCodeAndTheInstallerSucceeds) {
     ScratchDir medium;
     for (const ChildRun& run : row.runs) medium.CopyIn(RecorderExe(), "Utility\\" + run.program);
     const std::string records = medium.PathOf("records.txt");
-    EnvironmentValue recorderFile("RECORDER_FILE", records);
-    EnvironmentValue crash(std::string("RECORDER_CRASH_") + row.crashing, "1");
+    ScopedEnv recorderFile("RECORDER_FILE", records);
+    ScopedEnv crash(std::string("RECORDER_CRASH_") + row.crashing, "1");
     const LogTail log;
 
     UiDriver driver;

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+namespace testsupport {
+
 // Sets an environment variable of this process (and so of every child it starts) and puts the old
 // value back when it goes out of scope.
 class ScopedEnv {
@@ -17,3 +19,5 @@ private:
     std::string m_name;
     std::optional<std::string> m_old;
 };
+
+}  // namespace testsupport
